@@ -1,0 +1,8 @@
+#include "build_context.h"
+
+namespace nuvelo::dbbuild {
+
+// Not filled yet: the table stays empty.
+bool writeCharTable(BuildContext&, std::string&) { return true; }
+
+}  // namespace nuvelo::dbbuild
