@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "text/gbk.h"
 
 using namespace nuvelo::cli;
 
@@ -11,7 +12,8 @@ namespace {
 
 void printHelp() {
     std::printf("usage: nuvelo-cli COMMAND [ARGS] [--db FILE] [--json]\n\ncommands:\n");
-    for (const Command& c : commands()) std::printf("  %-10s %s\n", c.name.c_str(), c.synopsis.c_str());
+    for (const Command& c : commands())
+        std::printf("  %-10s %s\n", c.name.c_str(), nuvelo::text::toUtf8(c.synopsis).c_str());
     std::printf("\nTexts are UTF-8. Exit status: 0 success, 1 failure, 2 bad input.\n");
 }
 
@@ -29,7 +31,7 @@ int main(int argc, char** argv) {
         if (c.name != name) continue;
         Args args = parseArgs(rest);
         if (args.help) {
-            std::printf("usage: nuvelo-cli %s %s\n", c.name.c_str(), c.synopsis.c_str());
+            std::printf("usage: nuvelo-cli %s %s\n", c.name.c_str(), nuvelo::text::toUtf8(c.synopsis).c_str());
             return 0;
         }
         return c.run(args);
