@@ -1,5 +1,5 @@
 # Runs every extractor script: node SCRIPT OUT_DIR MODULES_DIR.
-separate_arguments(script_list UNIX_COMMAND "${SCRIPTS}")
+string(REPLACE "|" ";" script_list "${SCRIPTS}")
 foreach(script ${script_list})
   execute_process(COMMAND node ${script} ${OUT} ${MODULES} RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)

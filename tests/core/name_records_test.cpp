@@ -73,8 +73,13 @@ TEST(SavedInputs, RestoreRulesAndLongLists) {
     chmod((dir + "/nuvelo").c_str(), 0500);
     SavedInputs other = big;
     other.records.clear();
-    if (geteuid() != 0) EXPECT_FALSE(saveSavedInputs(path, other));
+    bool enforced = geteuid() != 0;  // root writes anyway
+    if (enforced) {
+        EXPECT_FALSE(saveSavedInputs(path, other));
+    }
     chmod((dir + "/nuvelo").c_str(), 0700);
-    if (geteuid() != 0) EXPECT_EQ(loadSavedInputs(path).records.size(), 800u);
+    if (enforced) {
+        EXPECT_EQ(loadSavedInputs(path).records.size(), 800u);
+    }
     std::filesystem::remove_all(dir);
 }
