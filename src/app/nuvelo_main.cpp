@@ -17,6 +17,9 @@
 
 #include "app/app_icons.h"
 #include "app/date_lists.h"
+#include "app/extras_state.h"
+#include "app/poem_state.h"
+#include "app/report_state.h"
 #include "app/mode_radios.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_waiting.h"
@@ -85,7 +88,9 @@ NuveloMain::NuveloMain(AppContext& context, QWidget* parent) : QMainWindow(paren
 }
 
 NuveloMain::~NuveloMain() {
-    // The load thread posts to this window; it must be over before we go.
+    // The worker and the load thread post to this window; both must be over
+    // before it goes.
+    if (generation_) generation_->stop();
     context_.joinLoad();
 }
 
@@ -264,8 +269,6 @@ void NuveloMain::onModeRadioClicked(int modeIndex) {
     if (modeIndex < 0 || modeIndex >= static_cast<int>(kModeRadios.size())) return;
     setStatus(modeIndex, QString::fromUtf8(kModeRadios[static_cast<std::size_t>(modeIndex)].statusText));
 }
-
-void NuveloMain::openArticleCategory(const std::string& /*table*/, const std::string& /*category*/) {}
 
 void NuveloMain::closeEvent(QCloseEvent* event) {
     runExitSequence();

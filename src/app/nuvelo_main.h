@@ -5,9 +5,12 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/app_context.h"
+#include "app/generation_controller.h"
+#include "app/run_inputs_reader.h"
 
 class QAction;
 class QButtonGroup;
@@ -21,11 +24,15 @@ class QTabWidget;
 class QTextBrowser;
 class QToolBar;
 class QGroupBox;
+class QPushButton;
 
 namespace nuvelo::app {
 
 class NameListView;
 class NuveloWaiting;
+struct ReportState;
+struct PoemState;
+struct ExtrasState;
 
 // Page indexes of 高级选择夹1; the program selects pages by index.
 enum MainPage {
@@ -42,7 +49,7 @@ enum MainPage {
     kPageClassic = 10,
 };
 
-class NuveloMain : public QMainWindow {
+class NuveloMain : public QMainWindow, public RunView {
     Q_OBJECT
 public:
     explicit NuveloMain(AppContext& context, QWidget* parent = nullptr);
@@ -65,6 +72,8 @@ public:
     NuveloWaiting* waitingWindow() const { return waiting_; }
     const std::string& lastRunSurname() const { return lastRunSurname_; }  // GBK
     int generationCharacterFlag() const { return generationCharacterFlag_; }
+    // Runs that reached their end (not stopped); tests wait on it.
+    int finishedRuns() const { return finishedRuns_; }
 
 public slots:
     // A toolbar click or an item of 操作菜单 with its toolbar index.
@@ -76,47 +85,75 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // Hooks of later features; empty for now.
-    virtual void applyStartupSkin() {}
-    virtual void restoreSettings() {}
-    virtual void saveSettings() {}
-    virtual void stopWorker() {}
-    virtual void openArticleCategory(const std::string& table, const std::string& category);  // GBK
+    void applyStartupSkin();
+    void restoreSettings();
+    void saveSettings();
+    void stopWorker();
+    void openArticleCategory(const std::string& table, const std::string& category);  // GBK
 
 private slots:
     void onModeRadioClicked(int modeIndex);
     // Page buttons whose work arrives with the generation, report and export
     // features.
-    void onStartNaming() {}
-    void onHighScorePause() {}
-    void onHighScoreAgain() {}
-    void onHighScoreExport() {}
-    void onPoetSelected() {}
-    void onPoemSelected() {}
-    void onUsePoem() {}
-    void onPoemTickAll() {}
-    void onPoemTickInvert() {}
-    void onPoemTickNone() {}
-    void onPoemGenerate() {}
-    void onCombinationGenerate() {}
-    void onNicknameGenerate() {}
-    void onEnglishGenerate() {}
-    void onEnglishRowActivated(int /*row*/) {}
-    void onScoreTypedName() {}
-    void onSuperGenerate() {}
-    void onSuperPause() {}
-    void onSuperExport() {}
-    void onClassicGenerate() {}
-    void onClassicExport() {}
-    void onGenerationCharacterLabel() {}
-    void onNameRowActivated(NameListView* /*list*/, int /*row*/) {}
-    void onRecordRowActivated(int /*row*/) {}
-    void onRecordContextMenu(int /*row*/, const QPoint& /*globalPos*/) {}
-    void onChangeSkin() {}
-    void onOpenManual() {}
-    void onAbout() {}
+    void onStartNaming();
+    void onHighScorePause();
+    void onHighScoreAgain();
+    void onHighScoreExport();
+    void onPoetSelected();
+    void onPoemSelected();
+    void onUsePoem();
+    void onPoemTickAll();
+    void onPoemTickInvert();
+    void onPoemTickNone();
+    void onPoemGenerate();
+    void onCombinationGenerate();
+    void onNicknameGenerate();
+    void onEnglishGenerate();
+    void onEnglishRowActivated(int row);
+    void onScoreTypedName();
+    void onSuperGenerate();
+    void onSuperPause();
+    void onSuperExport();
+    void onClassicGenerate();
+    void onClassicExport();
+    void onGenerationCharacterLabel();
+    void onNameRowActivated(NameListView* list, int row);
+    void onRecordRowActivated(int row);
+    void onRecordContextMenu(int row, const QPoint& globalPos);
+    void onChangeSkin();
+    void onOpenManual();
+    void onAbout();
     void onElementMasterClicked(int family);
 
 private:
+    // RunView: what a generation run shows (window thread).
+    void runBegan() override;
+    void closeWaiting() override;
+    void showPage(int page) override;
+    void showPoemResultPage() override;
+    void setRunControlEnabled(generation::RunControl control, bool enabled) override;
+    void setClassicText(const std::string& gbk) override;
+    void appendRows(generation::ListId list, std::vector<generation::NameRow> rows) override;
+    void finishList(generation::ListId list) override;
+    void showRunMessage(const std::string& text, const std::string& title, generation::MessageIcon icon) override;
+    void runEnded() override;
+
+    // Starts a run of `mode` with the window's current inputs.
+    void startRun(generation::Mode mode);
+    // Toolbar button 0 and the menu item "模式选择".
+    void setModeSelectEnabled(bool enabled);
+    // Fills the poet list and shows the poem page.
+    void openPoemPicker();
+    generation::RunInputs currentInputs(generation::Mode mode) const;
+    NameListView* listOf(generation::ListId list) const;
+    QPushButton* button(const char* name) const;
+    // Enables or disables every mode radio button except the one of `mode`.
+    void setOtherModeRadiosEnabled(generation::Mode mode, bool enabled);
+    // The pause toggle of page 1 / page 9.
+    void togglePause(const char* pauseButton, const char* exportButton, generation::Mode mode);
+    // The captions and ticks of the poem's character boxes, in order.
+    std::vector<std::pair<std::string, bool>> poemBoxStates() const;
+
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
@@ -183,6 +220,19 @@ private:
     NameListView* scoreList_ = nullptr;
     NameListView* recordList_ = nullptr;
     NameListView* superList_ = nullptr;
+
+    // State of the feature files (see report_state.h, poem_state.h,
+    // extras_state.h): reports, records, scoring and settings; the poem
+    // picker and the generation character; article reader, export,
+    // pronunciation, skins and help.
+    std::unique_ptr<ReportState> reports_;
+    std::unique_ptr<PoemState> poems_;
+    std::unique_ptr<ExtrasState> extras_;
+
+    std::unique_ptr<GenerationController> generation_;
+    GenerationCharSetting generationChar_;
+    generation::Mode runMode_ = generation::Mode::Classic;  // mode of the last started run
+    int finishedRuns_ = 0;
 
     std::string lastRunSurname_;  // GBK
     int generationCharacterFlag_ = 0;
