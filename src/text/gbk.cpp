@@ -8,11 +8,28 @@
 namespace nuvelo::text {
 namespace {
 
+// One converter per direction and thread, opened on first use: opening a
+// converter costs far more than converting a name.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (ok()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
 // Converts the whole input or gives "" when any byte cannot be converted.
-std::string convert(std::string_view input, const char* to, const char* from) {
-    if (input.empty()) return {};
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+std::string convert(std::string_view input, const Converter& converter) {
+    if (input.empty() || !converter.ok()) return {};
+    iconv_t cd = converter.get();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
     std::string out(input.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
@@ -33,7 +50,6 @@ std::string convert(std::string_view input, const char* to, const char* from) {
         break;
     }
     if (ok && iconv(cd, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) ok = false;
-    iconv_close(cd);
     if (!ok) return {};
     out.resize(static_cast<std::size_t>(outPtr - out.data()));
     return out;
@@ -43,8 +59,15 @@ bool isLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 }  // namespace
 
-std::string toGbk(std::string_view utf8) { return convert(utf8, "CP936", "UTF-8"); }
-std::string toUtf8(std::string_view gbk) { return convert(gbk, "UTF-8", "CP936"); }
+std::string toGbk(std::string_view utf8) {
+    thread_local const Converter converter("CP936", "UTF-8");
+    return convert(utf8, converter);
+}
+
+std::string toUtf8(std::string_view gbk) {
+    thread_local const Converter converter("UTF-8", "CP936");
+    return convert(gbk, converter);
+}
 
 bool isValidGbk(std::string_view gbk) {
     for (std::size_t i = 0; i < gbk.size();) {
