@@ -46,6 +46,12 @@ std::string programDir() {
     std::string exeDir = executableDir();
     std::error_code ec;
     if (!exeDir.empty() && fs::is_directory(fs::path(exeDir) / "data", ec)) return exeDir;
+    // An installed program: <prefix>/bin/nuvelo with <prefix>/share/nuvelo,
+    // wherever the prefix was moved at install time.
+    if (!exeDir.empty()) {
+        fs::path installed = fs::path(exeDir).parent_path() / "share" / "nuvelo";
+        if (fs::is_directory(installed / "data", ec)) return installed.string();
+    }
     return NUVELO_INSTALL_DATADIR;
 }
 

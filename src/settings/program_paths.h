@@ -2,7 +2,8 @@
 //
 // Program directory: the folder holding data/namedata.db and Help/. It is
 // $NUVELO_HOME when set, else the executable's folder when that holds data/
-// (the build tree), else <prefix>/share/nuvelo. Pages and exports go under
+// (the build tree), else <exe dir>/../share/nuvelo when that holds data/ (an
+// installed program), else the configured <prefix>/share/nuvelo. Pages and exports go under
 // <program dir>/data when it is writable, else under $XDG_DATA_HOME/nuvelo.
 // The settings file is $NUVELO_CONFIG, else $XDG_CONFIG_HOME/nuvelo/config.dat.
 //
