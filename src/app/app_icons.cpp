@@ -5,10 +5,16 @@
 #include <QPainter>
 #include <QPixmap>
 
+// The resources are compiled into the GUI library, a static one: without
+// this call the linker would leave them out of the program.
+static void initialiseResources() { Q_INIT_RESOURCE(nuvelo); }
+
 namespace nuvelo::app {
 namespace {
 
 QIcon loadIcon(const QString& name, const QColor& standIn, int size) {
+    static const bool resourcesReady = (initialiseResources(), true);
+    (void)resourcesReady;
     static QHash<QString, QIcon> cache;
     auto it = cache.constFind(name);
     if (it != cache.constEnd()) return *it;
