@@ -98,7 +98,7 @@ void BM_SuperShapeLoop(benchmark::State& state) {
         auto outcome = generation::listCandidates(request, candidates, table, luck, shared, host, nullptr);
         benchmark::DoNotOptimize(outcome.listed);
     }
-    state.counters["candidates"] = static_cast<double>(candidates.names.size());
+    state.SetLabel(std::to_string(candidates.names.size()) + " candidates");
 }
 BENCHMARK(BM_SuperShapeLoop)->Unit(benchmark::kMillisecond);
 
