@@ -44,8 +44,12 @@ int radioIndexOf(Mode mode) {
 }
 
 platform::MessageIcon iconOf(generation::MessageIcon icon) {
-    return icon == generation::MessageIcon::Warning ? platform::MessageIcon::Warning
-                                                    : platform::MessageIcon::Information;
+    switch (icon) {
+        case generation::MessageIcon::Warning: return platform::MessageIcon::Warning;
+        case generation::MessageIcon::Information: return platform::MessageIcon::Information;
+        case generation::MessageIcon::None: return platform::MessageIcon::None;
+    }
+    return platform::MessageIcon::None;
 }
 
 }  // namespace

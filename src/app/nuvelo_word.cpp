@@ -1,6 +1,11 @@
 #include "app/nuvelo_word.h"
 
+#include "app/nuvelo_conten.h"
 #include "app/widget_helpers.h"
+#include "platform/gbk_qstring.h"
+#include "reader/dictionary.h"
+#include "report/character_page.h"
+#include "settings/program_paths.h"
 
 namespace nuvelo::app {
 
@@ -19,7 +24,21 @@ NuveloWord::NuveloWord(AppContext& context, QWidget* owner) : QDialog(owner), co
     query->setGeometry(216, 23, 48, 30);
     query->setAutoDefault(false);
     connect(query, &QPushButton::clicked, this, &NuveloWord::lookUpCharacter);
-    (void)context_;
+}
+
+void NuveloWord::lookUpCharacter() {
+    const std::string typed = platform::toGbk(edit_->text());
+    // A failed write leaves the window showing an empty page; nothing is said.
+    (void)report::writeCharacterPage(context_.db, typed, settings::pagePath("temp.html"));
+    if (page_) {
+        page_->reloadShownPages();
+    } else {
+        page_ = new NuveloConten(NuveloConten::Kind::SinglePage, this);
+    }
+    page_->setWindowTitle(platform::fromGbk(reader::dictionaryCaption(typed)));
+    page_->show();
+    page_->raise();
+    page_->activateWindow();
 }
 
 }  // namespace nuvelo::app

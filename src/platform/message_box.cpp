@@ -22,6 +22,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
             return QMessageBox::Critical;
         case MessageIcon::Question:
             return QMessageBox::Question;
+        case MessageIcon::None:
+            return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace nuvelo::platform {
 
-enum class MessageIcon { Information, Warning, Critical, Question };
+enum class MessageIcon { Information, Warning, Critical, Question, None };
 
 struct RecordedMessage {
     QString title;
