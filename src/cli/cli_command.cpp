@@ -42,8 +42,9 @@ CommandRegistrar::CommandRegistrar(std::string name, std::string synopsis, std::
     commands().push_back(Command{std::move(name), std::move(synopsis), std::move(run)});
 }
 
-int badInput(const std::string& messageUtf8) {
-    std::fprintf(stderr, "nuvelo-cli: %s\n", messageUtf8.c_str());
+int badInput(const std::string& messageGbk) {
+    std::string utf8 = text::toUtf8(messageGbk);
+    std::fprintf(stderr, "nuvelo-cli: %s\n", utf8.empty() ? messageGbk.c_str() : utf8.c_str());
     return 2;
 }
 

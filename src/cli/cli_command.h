@@ -40,8 +40,9 @@ struct CommandRegistrar {
     CommandRegistrar(std::string name, std::string synopsis, std::function<int(const Args&)> run);
 };
 
-// Prints "nuvelo-cli: MESSAGE" (UTF-8) to stderr and returns 2.
-int badInput(const std::string& messageUtf8);
+// Prints "nuvelo-cli: MESSAGE" to stderr and returns 2. The message is GBK
+// (like every literal of the command line); it is printed as UTF-8.
+int badInput(const std::string& messageGbk);
 
 // Loads the reference database named by --db (default: the program's
 // data/namedata.db) into `db`. On failure prints the load message and

@@ -49,7 +49,7 @@ bool parseFilter(const std::string& specUtf8, ElementFilters& f, std::string& er
         else if (family == "required") master = &f.requiredMaster, boxes = &f.required;
         else if (family == "forbidden") master = &f.forbiddenMaster, boxes = &f.forbidden;
         else {
-            error = "unknown filter family: " + text::toUtf8(family);
+            error = "unknown filter family: " + family;
             return false;
         }
         *master = true;
@@ -58,7 +58,7 @@ bool parseFilter(const std::string& specUtf8, ElementFilters& f, std::string& er
             for (int i = 0; i < 5; ++i)
                 if (e == kElements[i]) index = i;
             if (index < 0) {
-                error = "unknown element: " + text::toUtf8(e);
+                error = "unknown element: " + e;
                 return false;
             }
             (*boxes)[static_cast<std::size_t>(index)] = true;
@@ -102,7 +102,8 @@ int runGenerate(const Args& args) {
         return badInput("usage: generate high|super|classic|poetry|combination|nickname|english --surname S ...");
     if (!argToGbk(args.option("--surname"), in.surname)) return badInput("surname holds characters outside GBK");
     if (text::isBlank(in.surname)) return badInput("--surname is required");
-    std::string sex = args.option("--sex", in.mode == Mode::English ? "1" : "男");
+    // Arguments are UTF-8; the default is spelled as UTF-8 too.
+    std::string sex = args.option("--sex", in.mode == Mode::English ? "1" : reinterpret_cast<const char*>(u8"男"));
     if (in.mode == Mode::English) {
         in.englishSex = text::toNumber(sex);
         if (in.englishSex < 1 || in.englishSex > 3) return badInput("--sex must be 1, 2 or 3 for english");
