@@ -62,6 +62,23 @@ QWidget* NuveloMain::buildSuperAuspiciousPage() {
         // The checked whole-name master shuts out the position family.
         boxes[0]->setEnabled(family >= 2);
     }
+    // One click asks for the elements the birth chart of page 6 lacks (all
+    // five when it lacks none) in every character of the name.
+    QPushButton* fromChart = makeButton(QStringLiteral("按钮_按八字补五行"), QStringLiteral("按八字补五行"));
+    grid->addWidget(fromChart, 4, 0, 1, 6, Qt::AlignLeft);
+    connect(fromChart, &QPushButton::clicked, this, [this] {
+        showBirthChart();
+        const QString missing = chartMissingLabel_->text();
+        auto& required = elementBoxes_[static_cast<std::size_t>(kInitialFamily)];
+        // The position family gives way, as after a click on an enabled
+        // master: both whole-name masters become usable again.
+        required[0]->setEnabled(true);
+        elementBoxes_[static_cast<std::size_t>(kInitialFamily + 1)][0]->setEnabled(true);
+        required[0]->setChecked(true);
+        for (std::size_t e = 1; e < required.size(); ++e)
+            required[e]->setChecked(missing.isEmpty() || missing.contains(required[e]->text()));
+        onElementMasterClicked(kInitialFamily);
+    });
     top->addWidget(filters);
 
     QGroupBox* principle = makeGroup(QStringLiteral("分组框18"), QStringLiteral("超“吉”筛选原理"));
