@@ -27,18 +27,18 @@ bool parseMode(const std::string& s, Mode& mode) {
 
 // --filter "second:金水,third:,required:木,forbidden:火" turns the named
 // masters on with the listed element boxes; "none" turns every master off.
-bool parseFilter(const std::string& specUtf8, ElementFilters& f, std::string& error) {
+bool parseFilter(const std::string& filtersUtf8, ElementFilters& f, std::string& error) {
     f = ElementFilters{};
     f.requiredMaster = false;
     f.required = {};
-    if (specUtf8 == "none") return true;
-    std::string spec;
-    if (!argToGbk(specUtf8, spec)) {
+    if (filtersUtf8 == "none") return true;
+    std::string filters;
+    if (!argToGbk(filtersUtf8, filters)) {
         error = "filter holds characters outside GBK";
         return false;
     }
     static const char* const kElements[5] = {"金", "木", "水", "火", "土"};
-    for (const std::string& part : text::splitText(spec, ",")) {
+    for (const std::string& part : text::splitText(filters, ",")) {
         std::size_t colon = part.find(':');
         std::string family = part.substr(0, colon);
         std::string elements = colon == std::string::npos ? std::string() : part.substr(colon + 1);
@@ -171,7 +171,7 @@ int runGenerate(const Args& args) {
 
 const CommandRegistrar reg("generate",
                            "MODE --surname S [--sex 男|女] [--length 1|2] [--chars T] [--given G] [--style S]\n"
-                           "             [--second X | --third Y] [--filter SPEC] [--seed N]   the names a mode lists",
+                           "             [--second X | --third Y] [--filter FILTERS] [--seed N]   the names a mode lists",
                            runGenerate);
 
 }  // namespace
