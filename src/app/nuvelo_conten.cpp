@@ -17,6 +17,7 @@
 
 #include "app/widget_helpers.h"
 #include "platform/gbk_qstring.h"
+#include "platform/page_view.h"
 #include "settings/program_paths.h"
 
 namespace nuvelo::app {
@@ -162,18 +163,7 @@ void NuveloConten::onPageChanged(int page) {
 void NuveloConten::loadPage(int browserIndex, const QString& fileName) {
     QTextBrowser* view = browser(browserIndex);
     if (!view) return;
-    const QString path = QString::fromStdString(settings::pagePath(fileName.toStdString()));
-    QFile file(path);
-    QString html;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        html = platform::fromGbk(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    const QString folder = QFileInfo(path).absolutePath();
-    view->setSearchPaths({folder});
-    view->document()->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
-    view->setHtml(html);
-    view->document()->setDocumentMargin(0);
+    platform::showPageFile(view, QString::fromStdString(settings::pagePath(fileName.toStdString())));
 }
 
 void NuveloConten::onToolbarItem(int index) {
@@ -184,18 +174,7 @@ void NuveloConten::onToolbarItem(int index) {
 }
 
 void NuveloConten::printCurrent() {
-    QTextBrowser* view = currentBrowser();
-    if (!view) return;
-    // Screen resolution keeps the pages' pixel font sizes readable on paper.
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (!printTarget().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTarget());
-        view->print(&printer);
-        return;
-    }
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) view->print(&printer);
+    platform::printPage(currentBrowser(), this, printTarget());
 }
 
 void NuveloConten::resizeEvent(QResizeEvent* event) {

@@ -17,6 +17,7 @@
 #include "app/poem_state.h"
 #include "export/file_write.h"
 #include "platform/gbk_qstring.h"
+#include "platform/page_view.h"
 #include "platform/message_box.h"
 #include "reader/poem_queries.h"
 #include "settings/program_paths.h"
@@ -61,22 +62,6 @@ NameListRow listRow(const std::string& text) {
     NameListRow row;
     row.cells = {std::string(), text};
     return row;
-}
-
-// Shows a GBK page file in the viewer, its folder as the base of links.
-void showPageFile(QTextBrowser* view, const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    QFile in(file);
-    QString html;
-    if (in.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = in.readAll();
-        html = platform::fromGbk(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    const QString folder = QFileInfo(file).absolutePath();
-    view->setSearchPaths({folder});
-    view->document()->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
-    view->setHtml(html);
-    view->document()->setDocumentMargin(0);
 }
 
 // Refills a two-column list with numbered texts, letting the window breathe
@@ -152,7 +137,7 @@ void NuveloMain::onPoemSelected() {
     const exporting::WriteResult written =
         exporting::writeFileReplacing(path, reader::poemPreviewPage(poet, title, poem.text));
     if (!written.ok) return;  // the preview keeps its earlier page
-    if (auto* view = findChild<QTextBrowser*>(QStringLiteral("网页浏览框1"))) showPageFile(view, path);
+    if (auto* view = findChild<QTextBrowser*>(QStringLiteral("网页浏览框1"))) platform::showPageFile(view, QString::fromStdString(path));
 }
 
 void NuveloMain::onUsePoem() {

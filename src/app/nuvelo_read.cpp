@@ -17,6 +17,7 @@
 
 #include "app/widget_helpers.h"
 #include "platform/gbk_qstring.h"
+#include "platform/page_view.h"
 #include "reader/article_page.h"
 #include "settings/program_paths.h"
 
@@ -140,19 +141,7 @@ void NuveloRead::showArticle() {
     loadPageFile(QString::fromStdString(path));
 }
 
-void NuveloRead::loadPageFile(const QString& path) {
-    QFile file(path);
-    QString html;
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        html = platform::fromGbk(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    const QString folder = QFileInfo(path).absolutePath();
-    browser_->setSearchPaths({folder});
-    browser_->document()->setBaseUrl(QUrl::fromLocalFile(folder + QLatin1Char('/')));
-    browser_->setHtml(html);
-    browser_->document()->setDocumentMargin(0);
-}
+void NuveloRead::loadPageFile(const QString& path) { platform::showPageFile(browser_, path); }
 
 void NuveloRead::onToolbarItem(int index) {
     if (index == 8)
@@ -162,16 +151,7 @@ void NuveloRead::onToolbarItem(int index) {
 }
 
 void NuveloRead::printPage() {
-    // Screen resolution keeps the pages' pixel font sizes readable on paper.
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (!printTarget().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTarget());
-        browser_->print(&printer);
-        return;
-    }
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) browser_->print(&printer);
+    platform::printPage(browser_, this, printTarget());
 }
 
 void NuveloRead::resizeEvent(QResizeEvent* event) {
