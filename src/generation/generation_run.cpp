@@ -125,8 +125,9 @@ struct Run {
 
 void generationRun(const SharedRunInputs& inputs, refdata::NameDb& db, RunHost& host,
                    worker::WorkerControl* control) {
-    Run run{inputs, inputs.get(), db, host, control, makeRandom(0), {}, {}};
-    run.random = makeRandom(run.in.seed);
+    RunInputs in = inputs.get();
+    const unsigned long long seed = in.seed;
+    Run run{inputs, std::move(in), db, host, control, makeRandom(seed), {}, {}};
     host.beginRun();
     if (run.in.surname.empty()) {
         host.showMessage(kNeedSurname, kNoticeTitle, MessageIcon::None);
