@@ -63,6 +63,13 @@ bool argToGbk(const std::string& utf8, std::string& gbk) {
     return utf8.empty() || !gbk.empty();
 }
 
+int readNameArgs(const Args& args, std::string& surname, std::string& given) {
+    if (!argToGbk(args.positional[0], surname) || !argToGbk(args.positional[1], given))
+        return badInput("the name holds characters outside GBK");
+    if (text::isBlank(surname) || text::isBlank(given)) return badInput("surname and given name must not be blank");
+    return 0;
+}
+
 std::string jsonString(const std::string& gbk) {
     std::string utf8 = text::toUtf8(gbk);
     std::string out = "\"";

@@ -52,6 +52,10 @@ bool openReference(const Args& args, refdata::NameDb& db);
 // Converts a UTF-8 argument to GBK; false when it cannot be held in GBK.
 bool argToGbk(const std::string& utf8, std::string& gbk);
 
+// Reads the first two positional arguments as surname and given name (GBK).
+// 0 on success; otherwise the bad-input status, with its message printed.
+int readNameArgs(const Args& args, std::string& surname, std::string& given);
+
 // JSON string literal of a GBK text (converted to UTF-8 and escaped).
 std::string jsonString(const std::string& gbk);
 // JSON array of numbers.

@@ -12,9 +12,7 @@ namespace {
 int runScore(const Args& args) {
     if (args.positional.size() != 2) return badInput("usage: score SURNAME GIVEN");
     std::string surname, given;
-    if (!argToGbk(args.positional[0], surname) || !argToGbk(args.positional[1], given))
-        return badInput("the name holds characters outside GBK");
-    if (text::isBlank(surname) || text::isBlank(given)) return badInput("surname and given name must not be blank");
+    if (int status = readNameArgs(args, surname, given)) return status;
     refdata::NameDb db;
     if (!openReference(args, db)) return 1;
 
