@@ -1,8 +1,9 @@
 // NV_八一灵动数 and NV_三才配置 from data/content/luck.
 //
 // eighty_one.tsv gives every grid number 1..81 with its luck word and texts;
-// three_talents.tsv gives the luck word of each of the 125 element triples,
-// whose texts TalentComposer joins from talent_texts.tsv. A missing or
+// three_talents.tsv gives the luck word of each of the 125 element triples
+// with the grade of the published seven-grade table it comes from; the texts
+// are joined by TalentComposer from talent_texts.tsv. A missing or
 // doubled row, an unknown luck word, an empty text or a text that GBK cannot
 // hold fails the build.
 #include <map>
@@ -93,8 +94,19 @@ bool writeNumbers(BuildContext& ctx, std::string& error) {
     return true;
 }
 
-// File columns: 三才, 吉凶. Rows are stored in the order 木火土金水 of the
-// three positions, with Ids 1..125.
+// The seven grades of the published three-talent table and the luck word
+// each one is stored as. "-" marks a triple the table leaves out; its word
+// is decided from the element relations and may be any of the five.
+const char* wordOfGrade(const std::string& grade) {
+    static const std::map<std::string, const char*> words = {
+        {"大吉", "大吉"},     {"中吉", "吉"},     {"吉", "吉"},   {"吉多于凶", "吉"},
+        {"吉凶参半", "中"}, {"凶多于吉", "凶"}, {"大凶", "大凶"}};
+    auto it = words.find(grade);
+    return it == words.end() ? nullptr : it->second;
+}
+
+// File columns: 三才, 吉凶, 表中等级. Rows are stored in the order 木火土金水
+// of the three positions, with Ids 1..125.
 bool writeTalents(BuildContext& ctx, std::string& error) {
     const std::string dir = (ctx.contentDir() / "luck").string();
     TalentComposer composer;
@@ -102,15 +114,27 @@ bool writeTalents(BuildContext& ctx, std::string& error) {
 
     const std::string path = dir + "/three_talents.tsv";
     std::vector<TsvLine> lines;
-    if (!readTsv(path, 2, lines, error)) return false;
+    if (!readTsv(path, 3, lines, error)) return false;
     std::map<std::string, std::string> luckOf;
     for (const TsvLine& line : lines) {
-        if (!isLuckWord(line.fields[1])) {
-            error = where(path, line) + "luck word \"" + line.fields[1] + "\" is not one of 大吉 吉 中 凶 大凶";
+        const std::vector<std::string>& f = line.fields;
+        if (!isLuckWord(f[1])) {
+            error = where(path, line) + "luck word \"" + f[1] + "\" is not one of 大吉 吉 中 凶 大凶";
             return false;
         }
-        if (!luckOf.emplace(line.fields[0], line.fields[1]).second) {
-            error = where(path, line) + line.fields[0] + " given twice";
+        if (f[2] != "-") {
+            const char* word = wordOfGrade(f[2]);
+            if (word == nullptr) {
+                error = where(path, line) + "grade \"" + f[2] + "\" is not one of the seven grades or -";
+                return false;
+            }
+            if (f[1] != word) {
+                error = where(path, line) + "grade " + f[2] + " is stored as " + word + ", not " + f[1];
+                return false;
+            }
+        }
+        if (!luckOf.emplace(f[0], f[1]).second) {
+            error = where(path, line) + f[0] + " given twice";
             return false;
         }
     }

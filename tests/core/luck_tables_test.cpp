@@ -89,18 +89,22 @@ TEST_F(LuckTables, TalentKeysCoverEveryTripleOnce) {
     EXPECT_EQ(seen.size(), 125u);
 }
 
-TEST_F(LuckTables, TalentClassesFollowTheElementRelations) {
+TEST_F(LuckTables, TalentClassesFollowThePublishedTable) {
     const struct {
         const char* key;
         const char* luck;
     } cases[] = {
-        {"木火土", "大吉"},  // heaven feeds person, person feeds earth
-        {"水木火", "大吉"},
-        {"木木木", "吉"},    // alike throughout
-        {"金金金", "中"},    // hard elements piled up
-        {"金金火", "凶"},    // earth overcomes person
-        {"木金木", "大凶"},  // person overcomes heaven and earth
-        {"水火金", "大凶"},  // heaven overcomes person, person overcomes earth
+        {"木木木", "大吉"}, {"木火土", "大吉"}, {"水木火", "大吉"}, {"土金水", "大吉"},
+        {"木火火", "吉"},   // 中吉
+        {"水火木", "吉"},   // 中吉
+        {"木土土", "吉"},   // 吉
+        {"木木水", "吉"},   // 吉多于凶
+        {"火金土", "中"},   // 吉凶参半
+        {"金火火", "中"},   // 吉凶参半
+        {"木木金", "凶"},   // 凶多于吉
+        {"金木木", "凶"},   // 凶多于吉
+        {"金金火", "凶"},   // left out of the table: earth overcomes person
+        {"木金木", "大凶"}, {"水火金", "大凶"}, {"火水水", "大凶"},
     };
     for (const auto& c : cases) EXPECT_EQ(luckOfTalents(c.key), c.luck) << c.key;
 }
