@@ -154,6 +154,9 @@ int runGenerate(const Args& args) {
     CollectingHost host;
     generationRun(shared, db, host, nullptr);
     db.close();
+    // A run that refuses its input says so instead of listing.
+    for (const std::string& message : host.messages())
+        if (message == kTooManyCombinationChars) return badInput(message);
 
     if (in.mode == Mode::Classic) {
         if (args.json) std::printf("{\"text\":%s}\n", jsonString(host.classicText()).c_str());

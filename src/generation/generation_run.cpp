@@ -14,6 +14,7 @@ const char* const kNeedSurname = "请输入姓氏";
 const char* const kOneCharNameNotice = "一字名数理得分较低,所以软件自动降低评分标准!";
 const char* const kGenerationCharNotice = "设定辈份后,产生的名字较少,所以系统将显示全部名字";
 const char* const kNoticeTitle = "提示";
+const char* const kTooManyCombinationChars = "要组合的字太多了，请不要超过500个字";
 
 int superMinimum(const std::string& tianLuck) {
     numerology::LuckGrade g = numerology::gradeOf(tianLuck);
@@ -100,6 +101,11 @@ struct Run {
             case Mode::Combination: {
                 if (in.mode == Mode::Poetry) host.showPoemResultPage();
                 std::vector<std::string> pool = in.mode == Mode::Poetry ? poetryPool(in) : combinationPool(in);
+                if (in.mode == Mode::Combination && pool.size() > kCombinationLimit) {
+                    host.closeWaiting();
+                    host.showMessage(kTooManyCombinationChars, kNoticeTitle, MessageIcon::Warning);
+                    return true;
+                }
                 if (!noticeOneChar()) return false;
                 if (generateCandidates(pool, in.nameLength, in, db, table, candidates, control) ==
                     PassResult::Stopped)

@@ -13,6 +13,8 @@ extern const char* const kNeedSurname;        // "请输入姓氏"
 extern const char* const kOneCharNameNotice;  // "一字名数理得分较低,所以软件自动降低评分标准!"
 extern const char* const kGenerationCharNotice;  // "设定辈份后,产生的名字较少,所以系统将显示全部名字"
 extern const char* const kNoticeTitle;        // "提示"
+// Shown instead of a list when the combination pool exceeds kCombinationLimit.
+extern const char* const kTooManyCombinationChars;
 
 // Runs the mode of `inputs` start to end: waiting window, preparation,
 // candidates, listing, end of run. Returns early, making no further host

@@ -1,6 +1,7 @@
 // The character pools and texts each mode starts from.
 #pragma once
 
+#include <cstddef>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ std::vector<std::string> poetryPool(const RunInputs& in);
 // Combination pool: the typed text plus the surname (when absent), keeping
 // only GB2312 hanzi (first byte 176..247, second 161..254); repeats stay.
 std::vector<std::string> combinationPool(const RunInputs& in);
+// The most entries a combination pool may have: a pool of n entries gives
+// n × n names, all of them listed, so a pasted page of text would need
+// gigabytes. 500 entries give at most 250,000 names.
+constexpr std::size_t kCombinationLimit = 500;
 std::string keepGb2312Hanzi(const std::string& text);
 // Nickname pool: boy pool then girl pool, then the surname when absent.
 std::vector<std::string> nicknamePoolFor(const RunInputs& in);
