@@ -1,5 +1,7 @@
 #include "char_explanations.h"
 
+#include "utf8_chars.h"
+
 namespace nuvelo::dbbuild {
 
 namespace {
@@ -40,9 +42,16 @@ std::string basicExplanation(const BasicFacts& f) {
 
 std::string detailedExplanation(const std::vector<WordGloss>& words) {
     std::string html;
+    std::size_t length = 0;
     for (std::size_t i = 0; i < words.size() && i < kMaxWords; ++i) {
-        if (i) html += "<br>";
-        html += "<b>" + escapeHtml(words[i].word) + "</b>：" + escapeHtml(words[i].gloss);
+        std::string line = i ? "<br>" : "";
+        line += "<b>" + escapeHtml(words[i].word) + "</b>";
+        if (!words[i].reading.empty()) line += "（" + escapeHtml(words[i].reading) + "）";
+        line += "：" + escapeHtml(words[i].gloss);
+        const std::size_t add = codePointsOf(line).size();
+        if (length + add > kMaxDetailedChars) break;
+        html += line;
+        length += add;
     }
     return html;
 }

@@ -38,7 +38,9 @@ constexpr std::size_t kMaxPinyinChars = 20;  // 拼音2 is declared VarChar(20)
 struct NpmCharData {
     std::unordered_map<char32_t, std::vector<std::string>> readings;
     std::unordered_map<char32_t, Element> elements;
-    std::unordered_map<char32_t, std::vector<WordGloss>> words;
+    std::unordered_map<char32_t, std::vector<WordGloss>> words;        // cnchar-data, Chinese glosses
+    std::unordered_map<char32_t, std::vector<WordGloss>> cedictWords;  // CC-CEDICT, English glosses
+    std::unordered_map<char32_t, std::vector<WordGloss>> cedictOwn;    // the character's own CC-CEDICT entries
 };
 
 bool holdsGbk(const std::string& utf8) { return !utf8.empty() && !text::toGbk(utf8).empty(); }
@@ -83,9 +85,45 @@ bool readNpmData(const fs::path& inputs, NpmCharData& npm, std::string& error) {
                inputs / "chars_words.tsv", 3,
                [&](const std::vector<std::string>& f) {
                    if (holdsGbk(f[1]) && holdsGbk(f[2]))
-                       npm.words[singleCodePoint(f[0])].push_back(WordGloss{f[1], f[2]});
+                       npm.words[singleCodePoint(f[0])].push_back(WordGloss{f[1], f[2], ""});
+               },
+               error) &&
+           readTsv(
+               inputs / "chars_cedict.tsv", 4,
+               [&](const std::vector<std::string>& f) {
+                   if (!holdsGbk(f[1]) || !holdsGbk(f[3]) || (!f[2].empty() && !holdsGbk(f[2]))) return;
+                   const char32_t cp = singleCodePoint(f[0]);
+                   auto& into = f[2].empty() ? npm.cedictWords[cp] : npm.cedictOwn[cp];
+                   into.push_back(WordGloss{f[1], f[3], f[2]});
                },
                error);
+}
+
+enum class WordSource { None, Cnchar, Cedict, CedictOwn };
+
+// The words of 详细解释: cnchar-data's (its own file, then other files), then
+// CC-CEDICT words not already there, up to kMaxWords; the character's own
+// CC-CEDICT entries (one per reading and sense) when fewer than two words
+// exist, since a lone word is often a person's name (鑫: 谭鑫培).
+// `source` tells which group gave the last word (for the coverage counts).
+std::vector<WordGloss> wordsOf(char32_t cp, const NpmCharData& npm, WordSource& source) {
+    std::vector<WordGloss> chosen;
+    std::set<std::string> seen;
+    source = WordSource::None;
+    auto take = [&](const auto& map, WordSource from) {
+        auto it = map.find(cp);
+        if (it == map.end()) return;
+        for (const WordGloss& w : it->second) {
+            if (chosen.size() == kMaxWords) return;
+            if (!seen.insert(w.word + "\t" + w.reading).second) continue;
+            chosen.push_back(w);
+            source = from;
+        }
+    };
+    take(npm.words, WordSource::Cnchar);
+    take(npm.cedictWords, WordSource::Cedict);
+    if (chosen.size() < 2) take(npm.cedictOwn, WordSource::CedictOwn);
+    return chosen;
 }
 
 // Every ideograph of the 百家姓 text, in its simplified form.
@@ -148,6 +186,8 @@ struct Counts {
     int required = 0, requiredTotal = 0;
     int fromTable = 0, fromInitial = 0;
     std::map<std::string, int> elements;
+    int detailed = 0, detailedGb2312 = 0, detailedRequired = 0;
+    std::map<WordSource, int> detailedBy;  // rows by the group of their last word
 };
 
 }  // namespace
@@ -218,9 +258,9 @@ bool writeCharTable(BuildContext& ctx, std::string& error) {
         const std::string radical = radicalIt == radicalChars.end() ? "" : utf8Of(radicalIt->second);
 
         BasicFacts facts{ch, readings, utf8Of(tradCp), elementName, holdsGbk(u.definition) ? u.definition : ""};
-        auto words = npm.words.find(cp);
+        WordSource wordSource = WordSource::None;
         const std::string basic = basicExplanation(facts);
-        const std::string detailed = words == npm.words.end() ? "" : detailedExplanation(words->second);
+        const std::string detailed = detailedExplanation(wordsOf(cp, npm, wordSource));
 
         const int code = (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]);
         ++counts.rows;
@@ -231,6 +271,12 @@ bool writeCharTable(BuildContext& ctx, std::string& error) {
         if (!insertRow(ctx, table, row, error)) return false;
 
         if (gb2312.count(cp)) ++counts.gb2312;
+        if (!detailed.empty()) {
+            ++counts.detailed;
+            ++counts.detailedBy[wordSource];
+            if (gb2312.count(cp)) ++counts.detailedGb2312;
+            if (overrides.required.count(cp)) ++counts.detailedRequired;
+        }
         if (overrides.required.count(cp)) {
             ++counts.required;
             ++counts.elements[elementName.empty() ? "-" : elementName];
@@ -249,6 +295,11 @@ bool writeCharTable(BuildContext& ctx, std::string& error) {
                 counts.fromTable, counts.fromInitial);
     for (const auto& [name, n] : counts.elements) std::printf(" %s %d", name.c_str(), n);
     std::printf("; %.1f s\n", seconds);
+    std::printf("NV_CNWord 详细解释 filled: %d rows, GB2312 %d/%d, pool %d/%d (cnchar-data words only %d, "
+                "with CC-CEDICT words %d, own CC-CEDICT entry %d)\n",
+                counts.detailed, counts.detailedGb2312, counts.gb2312Total, counts.detailedRequired,
+                counts.requiredTotal, counts.detailedBy[WordSource::Cnchar], counts.detailedBy[WordSource::Cedict],
+                counts.detailedBy[WordSource::CedictOwn]);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The five-element rule of the character table, and its result in the built
-// reference database for every character the generators use.
+// reference database for every character the generators use; the word lines
+// (详细解释) of the built table.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -88,6 +89,70 @@ TEST(BuiltElements, EveryPoolCharacterIsUsableWithOneOfFiveElements) {
         ASSERT_NE(it, table.end()) << c << " has no row";
         EXPECT_TRUE(five.count(it->second.element)) << c << " element '" << it->second.element << "'";
         EXPECT_GT(it->second.simplified, 0) << c;
+    }
+}
+
+// 详细解释 of every row: at most 8 lines and 700 characters, each line
+// "<b>WORD</b>：GLOSS" (or "<b>CHAR</b>（READING）：GLOSS" for the
+// character's own dictionary entry) with a word that contains the character;
+// every GB2312 and pool character has one.
+TEST(BuiltWords, EveryCommonCharacterHasWordLinesThatContainIt) {
+    ASSERT_TRUE(std::filesystem::exists(NUVELO_TEST_DB)) << "build the namedata target first: " << NUVELO_TEST_DB;
+    refdata::NameDb db;
+    ASSERT_TRUE(db.openFile(NUVELO_TEST_DB));
+    // GB2312 hanzi that neither cnchar-data nor CC-CEDICT explains (radical
+    // forms and rare technical characters): they keep an empty 详细解释.
+    const std::set<std::string> unexplained = {"楱", "泶", "痃", "碹", "礻", "筻", "缍", "肀", "脎",
+                                               "舯", "蒈", "钅", "铴", "锍", "镙", "阝", "鲺", "鳋"};
+    std::map<std::string, std::string> detailed;
+    int gb2312 = 0;
+    refdata::Statement st = db.query("select 汉字, code, 详细解释 from NV_CNWord");
+    for (bool row = st.hasRow(); row; row = db.nextRow(st)) {
+        const std::string ch = db.columnText(st, 0);
+        const int code = db.columnInt(st, 1);
+        const std::string html = db.columnText(st, 2);
+        detailed[ch] = html;
+        if (code / 256 >= 0xB0 && code / 256 <= 0xF7 && code % 256 >= 0xA1) {
+            ++gb2312;
+            if (!unexplained.count(ch)) {
+                EXPECT_FALSE(html.empty()) << "GB2312 " << ch;
+            }
+        }
+        if (html.empty()) continue;
+        EXPECT_LE(text::splitChars(html).size(), 700u) << ch << " overflows VarChar(700)";
+        const std::vector<std::string> lines = text::splitText(html, "<br>");
+        EXPECT_LE(lines.size(), 8u) << ch;
+        for (const std::string& line : lines) {
+            const std::size_t end = text::findText(line, "</b>");
+            ASSERT_TRUE(line.rfind("<b>", 0) == 0 && end > 4) << ch << ": " << line;
+            const std::string word = line.substr(3, end - 4);
+            EXPECT_TRUE(text::contains(word, ch)) << ch << ": " << line;
+            const std::string rest = line.substr(end + 3);
+            EXPECT_TRUE(rest.rfind("：", 0) == 0 || (word == ch && rest.rfind("（", 0) == 0)) << ch << ": " << line;
+        }
+    }
+    db.finalize(st);
+    EXPECT_EQ(gb2312, 6763);
+    for (const std::string& c : poolCharacters()) EXPECT_FALSE(detailed[c].empty()) << "pool " << c;
+
+    // cnchar-data's own words stay first (海); a word from another character's
+    // file comes before CC-CEDICT's English one (瀚); a character without any
+    // word shows its own entry with the reading (晟), and so does one with a
+    // single word (鑫).
+    struct Case {
+        const char* character;
+        const char* starts;
+        const char* holds;
+    } cases[] = {
+        {"海", "<b>海岸</b>：", "<b>海拔</b>："},
+        {"鑫", "<b>谭鑫培</b>：", "<br><b>鑫</b>（xīn）："},
+        {"瀚", "<b>灏瀚</b>：", "<br><b>浩瀚</b>：vast"},
+        {"晟", "<b>晟</b>（shèng）：", "bright"},
+    };
+    for (const Case& c : cases) {
+        const std::string& html = detailed[c.character];
+        EXPECT_EQ(html.rfind(c.starts, 0), 0u) << c.character << ": " << html;
+        EXPECT_TRUE(text::contains(html, c.holds)) << c.character << ": " << html;
     }
 }
 

@@ -1,11 +1,14 @@
-// Writes chars_words.tsv: for each character that cnchar-data explains, up to
+// Writes chars_words.tsv: for each character in a cnchar-data word, up to
 // twelve words containing it, each with a short clean gloss.
 //   node chars_words.mjs OUT_DIR NODE_MODULES_DIR
-// Line format: CHAR \t WORD \t GLOSS, characters in code-point order, words
-// in order of preference: two-character words before words of three or four
-// characters; within each, modern dictionary entries (no numbered senses),
-// then classical ones, then entries about people and places (their text
-// names an origin such as "人。" or "(今"); ties in the package's order.
+// Line format: CHAR \t WORD \t GLOSS, characters in code-point order. The
+// words of the character's own file come first, then words of other
+// characters' files that contain it (so 瀚 gets 灏瀚 from 灏's file). Within
+// each group: two-character words before words of three or four characters;
+// within each length, modern dictionary entries (no numbered senses), then
+// classical ones, then entries about people and places (their text names an
+// origin such as "人。" or "(今"); ties in the package's order (files in
+// code-point order).
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
@@ -37,19 +40,53 @@ const entries = files
   .filter((ch) => [...ch].length === 1)
   .sort((a, b) => a.codePointAt(0) - b.codePointAt(0));
 
-const lines = [];
-for (const ch of entries) {
-  const words = JSON.parse(readFileSync(path.join(dir, ch + '.json'), 'utf8'));
-  const ranked = [];
+// The words of one file that qualify, each with its rank (lower is better).
+function wordsOf(words) {
+  const found = [];
   for (const [word, raw] of Object.entries(words)) {
     const length = [...word].length;
-    if (length < 2 || length > 4 || !word.includes(ch) || typeof raw !== 'string') continue;
+    if (length < 2 || length > 4 || typeof raw !== 'string') continue;
     const gloss = cleanGloss(raw);
     if (!gloss || /[\t\n]/.test(word + gloss)) continue;
     const tier = /人。|\(今|（今/.test(raw) ? 2 : /^\s*(1\.|①)/.test(raw) ? 1 : 0;
-    ranked.push({ rank: (length === 2 ? 0 : 3) + tier, order: ranked.length, line: `${ch}\t${word}\t${gloss}` });
+    found.push({ word, gloss, rank: (length === 2 ? 0 : 3) + tier });
   }
-  ranked.sort((a, b) => a.rank - b.rank || a.order - b.order);
-  lines.push(...ranked.slice(0, MAX_WORDS).map((r) => r.line));
+  return found;
+}
+
+const own = new Map();    // char → words of its own file
+const cross = new Map();  // char → words of other files that contain it
+let order = 0;
+for (const ch of entries) {
+  const words = JSON.parse(readFileSync(path.join(dir, ch + '.json'), 'utf8'));
+  for (const w of wordsOf(words)) {
+    w.order = order++;
+    for (const c of new Set(w.word)) {
+      if (c !== ch && !/^\p{Script=Han}$/u.test(c)) continue;
+      const into = c === ch ? own : cross;
+      if (!into.has(c)) into.set(c, []);
+      into.get(c).push(w);
+    }
+  }
+}
+
+const byPreference = (a, b) => a.rank - b.rank || a.order - b.order;
+const chars = [...new Set([...own.keys(), ...cross.keys()])].sort((a, b) => a.codePointAt(0) - b.codePointAt(0));
+const lines = [];
+let crossLines = 0;
+for (const ch of chars) {
+  const chosen = [];
+  const seen = new Set();
+  for (const [group, isCross] of [[own.get(ch), false], [cross.get(ch), true]]) {
+    for (const w of (group ?? []).sort(byPreference)) {
+      if (chosen.length === MAX_WORDS) break;
+      if (seen.has(w.word)) continue;
+      seen.add(w.word);
+      chosen.push(`${ch}\t${w.word}\t${w.gloss}`);
+      if (isCross) ++crossLines;
+    }
+  }
+  lines.push(...chosen);
 }
 writeFileSync(path.join(outDir, 'chars_words.tsv'), lines.join('\n') + '\n');
+console.log(`chars_words.tsv: ${chars.length} characters, ${lines.length} words (${crossLines} from other characters' files)`);
