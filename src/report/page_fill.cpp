@@ -13,7 +13,7 @@ std::string fillPlaceholders(std::string_view pageTemplate, const Placeholders& 
         if (len == 1 && pageTemplate[pos] == '{') {
             const std::pair<std::string, std::string>* hit = nullptr;
             for (const auto& entry : values) {
-                if (pageTemplate.compare(pos, entry.first.size(), entry.first) == 0) {
+                if (!entry.first.empty() && pageTemplate.compare(pos, entry.first.size(), entry.first) == 0) {
                     hit = &entry;
                     break;
                 }

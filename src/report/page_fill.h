@@ -19,7 +19,7 @@ using Placeholders = std::vector<std::pair<std::string, std::string>>;
 // Replaces every occurrence of every placeholder, case-sensitively, by its
 // value. The template is read once from left to right, so a value that itself
 // holds a placeholder's spelling stays as it is. Text in braces that is no
-// known placeholder is kept.
+// known placeholder is kept; an empty placeholder matches nothing.
 std::string fillPlaceholders(std::string_view pageTemplate, const Placeholders& values);
 
 // Text a user typed, made safe for a page: & < > " ' become entities.

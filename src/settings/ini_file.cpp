@@ -24,7 +24,9 @@ IniFile IniFile::load(const std::string& path) {
         std::size_t eq = line.find('=');
         if (eq == std::string::npos) continue;
         // Only the first "=" separates: values may contain "=" themselves.
-        if (ini.value(section, line.substr(0, eq), "\x01") == "\x01")
+        // The first line of a key wins; a value read from a line never holds
+        // "\n", so "\n" marks a key that has not been read yet.
+        if (ini.value(section, line.substr(0, eq), "\n") == "\n")
             ini.setValue(section, line.substr(0, eq), line.substr(eq + 1));
     }
     return ini;

@@ -7,7 +7,16 @@ namespace nuvelo::settings {
 
 namespace {
 const char* const kSection = "设置";
+
+// The value without a lead byte standing alone at its end.
+std::string withoutCutLastChar(const std::string& value) {
+    std::size_t last = 0;  // where the last character starts
+    for (std::size_t i = 0; i < value.size(); i += text::charLength(value, i)) last = i;
+    auto byte = value.empty() ? 0 : static_cast<unsigned char>(value[last]);
+    bool cut = last + 1 == value.size() && byte >= 0x81 && byte <= 0xFE;
+    return cut ? value.substr(0, last) : value;
 }
+}  // namespace
 
 std::string serializeRecords(const std::vector<NameRecord>& records) {
     std::string out;
@@ -23,7 +32,7 @@ std::string serializeRecords(const std::vector<NameRecord>& records) {
 
 std::vector<NameRecord> parseRecords(const std::string& value) {
     std::vector<NameRecord> records;
-    for (const std::string& piece : text::splitText(text::replaceAll(value, " ", "\r\n"), "|")) {
+    for (const std::string& piece : text::splitText(text::replaceAll(withoutCutLastChar(value), " ", "\r\n"), "|")) {
         NameRecord r;
         std::vector<std::string> fields = text::splitText(piece, ";");
         for (std::size_t i = 0; i < r.size() && i < fields.size(); ++i) r[i] = fields[i];

@@ -17,7 +17,9 @@ using NameRecord = std::array<std::string, 7>;  // columns 1..7 of the list
 std::string serializeRecords(const std::vector<NameRecord>& records);
 // Every space becomes "\r\n", pieces are split at "|" (a trailing empty
 // piece dropped, empty pieces in between kept as empty records) and each
-// piece at ";" (first seven fields kept, missing ones empty).
+// piece at ";" (first seven fields kept, missing ones empty). A lead byte
+// that ends the value is the first half of a cut character and is dropped:
+// kept, it would join the ";" written after it when the records are saved.
 std::vector<NameRecord> parseRecords(const std::string& value);
 
 // 姓名 of a record: surname + "\r\n" + given.

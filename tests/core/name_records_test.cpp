@@ -42,6 +42,34 @@ TEST(NameRecords, SerialiseAndRestore) {
     EXPECT_EQ(givenFromGeneratedCell("张伟", "张"), "伟");
 }
 
+TEST(NameRecords, RestoreDropsALoneLeadByteAtTheEnd) {
+    // Kept, the cut character would take the ";" after it when saved, and
+    // the records would change on every save and restore.
+    struct Case {
+        std::string stored;
+        std::vector<NameRecord> records;
+    } cases[] = {
+        {"\xD5", {}},
+        {"a;\xD5", {{"a", "", "", "", "", "", ""}}},
+        {"张;\xD5", {{"张", "", "", "", "", "", ""}}},
+        {"a|b\xD5\xC5", {{"a", "", "", "", "", "", ""}, {"b\xD5\xC5", "", "", "", "", "", ""}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(parseRecords(c.stored), c.records) << c.stored;
+        EXPECT_EQ(parseRecords(serializeRecords(parseRecords(c.stored))), c.records) << c.stored;
+    }
+}
+
+TEST(IniFile, ALaterLineNeverReplacesAFirstValueOf01) {
+    std::string dir = tempDir();
+    std::string path = dir + "/settings.ini";
+    std::ofstream(path, std::ios::binary) << "[s]\r\nk=\x01\r\nk=2\r\nj=1\r\nj=2\r\n";
+    IniFile ini = IniFile::load(path);
+    EXPECT_EQ(ini.value("s", "k"), "\x01");
+    EXPECT_EQ(ini.value("s", "j"), "1");
+    std::filesystem::remove_all(dir);
+}
+
 TEST(SavedInputs, RestoreRulesAndLongLists) {
     std::string dir = tempDir();
     std::string path = dir + "/nuvelo/config.dat";

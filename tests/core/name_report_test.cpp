@@ -280,6 +280,12 @@ TEST(PageFill, PlaceholdersAreReplacedOnceEverywhereAndExactly) {
         EXPECT_EQ(report::fillPlaceholders(c.in, values), c.out) << c.in;
 }
 
+TEST(PageFill, AnEmptyPlaceholderMatchesNothing) {
+    // It once matched everywhere without moving on and never returned.
+    report::Placeholders values = {{"", "x"}, {"{a}", "1"}};
+    EXPECT_EQ(report::fillPlaceholders("{a}b{", values), "1b{");
+}
+
 TEST(PageFill, EscapeHtmlMakesTypedTextInert) {
     EXPECT_EQ(report::escapeHtml("<script>alert('x')&\"</script>"),
               "&lt;script&gt;alert(&#39;x&#39;)&amp;&quot;&lt;/script&gt;");
