@@ -1,9 +1,9 @@
 #include "app/generation_controller.h"
 
-#include <QMetaObject>
 #include <QPointer>
 
 #include "generation/generation_run.h"
+#include "platform/queued_call.h"
 
 namespace nuvelo::app {
 
@@ -72,12 +72,9 @@ GenerationController::~GenerationController() {
 
 void GenerationController::post(unsigned run, std::function<void(RunView&)> work) {
     QPointer<GenerationController> self(this);
-    QMetaObject::invokeMethod(
-        this,
-        [self, run, work = std::move(work)] {
-            if (self && self->isCurrent(run)) work(self->view_);
-        },
-        Qt::QueuedConnection);
+    platform::postQueued(this, [self, run, work = std::move(work)] {
+        if (self && self->isCurrent(run)) work(self->view_);
+    });
 }
 
 void GenerationController::start(const RunInputs& inputs) {

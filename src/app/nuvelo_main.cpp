@@ -27,6 +27,7 @@
 #include "app/widget_helpers.h"
 #include "platform/gbk_qstring.h"
 #include "platform/message_box.h"
+#include "platform/queued_call.h"
 #include "platform/single_instance.h"
 #include "reader/article_categories.h"
 #include "refdata/reference_load.h"
@@ -214,8 +215,7 @@ void NuveloMain::startReferenceLoad() {
         refdata::loadReferenceData(context_.db, path, [this](const std::string& message) {
             const QString text = platform::fromGbk(message);
             // Shown by the window thread; the load goes on without waiting.
-            QMetaObject::invokeMethod(
-                this, [this, text] { showLoadMessage(text); }, Qt::QueuedConnection);
+            platform::postQueued(this, [this, text] { showLoadMessage(text); });
         });
     });
 }
