@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "birthchart/birth_chart.h"
+#include "fixtures/read_file.h"
 #include "generation/collecting_host.h"
 #include "generation/generation_run.h"
 #include "generation/mode_pools.h"
@@ -20,6 +21,7 @@
 #include "text/gbk.h"
 
 using namespace nuvelo;
+using fixtures::readFile;
 
 namespace {
 
@@ -29,13 +31,6 @@ std::string repeat(const std::string& piece, int times) {
     std::string out;
     for (int i = 0; i < times; ++i) out += piece;
     return out;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 struct BadText {

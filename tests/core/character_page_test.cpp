@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "fixtures/fixture_db.h"
+#include "fixtures/read_file.h"
 #include "fixtures/report_fixture.h"
 #include "refdata/reference_schema.h"
 #include "report/character_page.h"
@@ -16,15 +17,9 @@
 #include "text/gbk.h"
 
 using namespace nuvelo;
+using fixtures::readFile;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct PagesDb {
     fixtures::FixtureDb fixture;

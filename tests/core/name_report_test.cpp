@@ -8,21 +8,16 @@
 #include <sstream>
 
 #include "fixtures/fixture_db.h"
+#include "fixtures/read_file.h"
 #include "fixtures/report_fixture.h"
 #include "report/name_report.h"
 #include "report/page_fill.h"
 #include "text/gbk.h"
 
 using namespace nuvelo;
+using fixtures::readFile;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string valueOf(const report::Placeholders& values, const std::string& key) {
     for (const auto& [k, v] : values)
