@@ -88,12 +88,7 @@ NuveloConten::NuveloConten(Kind kind, QWidget* owner) : QWidget(owner, Qt::Windo
 }
 
 void NuveloConten::buildToolbar() {
-    toolbar_ = named(new QToolBar(QStringLiteral("工具条1"), this), QStringLiteral("工具条1"));
-    toolbar_->setGeometry(0, 0, 870, 28);
-    toolbar_->setIconSize(QSize(20, 20));
-    toolbar_->setMovable(false);
-    toolbar_->setFloatable(false);
-    toolbar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar_ = makePageWindowToolbar(this);
     struct Button {
         int index;
         QStyle::StandardPixmap icon;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QToolBar>
 
 namespace nuvelo::app {
 
@@ -42,6 +43,18 @@ inline QCheckBox* makeCheck(const QString& name, const QString& text) {
 }
 inline QGroupBox* makeGroup(const QString& name, const QString& caption = {}) {
     return named(new QGroupBox(caption), name);
+}
+
+// The fixed toolbar "工具条1" across the top of the report and article
+// windows: 20-pixel icons with their texts beside them.
+inline QToolBar* makePageWindowToolbar(QWidget* window) {
+    auto* toolbar = named(new QToolBar(QStringLiteral("工具条1"), window), QStringLiteral("工具条1"));
+    toolbar->setGeometry(0, 0, 870, 28);
+    toolbar->setIconSize(QSize(20, 20));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return toolbar;
 }
 
 // The caption of the scored name lists' frames.
