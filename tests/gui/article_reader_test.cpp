@@ -10,7 +10,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/nuvelo_main.h"
 #include "app/nuvelo_read.h"
 #include "gui_test_support.h"
@@ -19,7 +18,6 @@
 #include "reader/article_page.h"
 #include "settings/program_paths.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NuveloMain;
 using nuvelo::app::NuveloRead;
 using namespace nuvelo::testing;
@@ -67,14 +65,10 @@ private slots:
         env_ = std::make_unique<TestEnvironment>();
         if (!env_->installReferenceDb(QStringLiteral(NUVELO_TEST_DB))) QSKIP("no reference database");
         nuvelo::platform::setMessageTestMode(true);
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     void cleanupTestCase() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
     void cleanup() {
         NuveloRead::setPrintTarget({});
@@ -125,7 +119,7 @@ private slots:
         QCOMPARE(reader->windowTitle(), QStringLiteral("母乳喂养"));
         QCOMPARE(nuvelo::platform::fromGbk(reader->table()), QStringLiteral("育儿百科"));
 
-        const auto expected = nuvelo::reader::articleTitles(context_->db, nuvelo::platform::toGbk("育儿百科"),
+        const auto expected = nuvelo::reader::articleTitles(window_.context().db, nuvelo::platform::toGbk("育儿百科"),
                                                             nuvelo::platform::toGbk("母乳喂养"));
         QVERIFY(expected && !expected->empty());
         QStringList expectedTexts;
@@ -243,8 +237,7 @@ private:
     }
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 };
 
 QTEST_MAIN(ArticleReaderTest)

@@ -8,7 +8,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/extras_state.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_main.h"
@@ -17,7 +16,6 @@
 #include "platform/message_box.h"
 #include "settings/program_paths.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NameListRow;
 using nuvelo::app::NameListView;
 using nuvelo::app::NuveloMain;
@@ -53,15 +51,11 @@ private slots:
         QVERIFY(env_->installEmptyReferenceDb());
         nuvelo::platform::setMessageTestMode(true);
         nuvelo::app::setDesktopOpener([this](const QUrl& url) { opened_.append(url); });
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     void cleanupTestCase() {
         nuvelo::app::setDesktopOpener({});
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
     void init() { opened_.clear(); }
 
@@ -125,8 +119,7 @@ private slots:
 
 private:
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
     QList<QUrl> opened_;
 };
 

@@ -9,14 +9,12 @@
 #include <memory>
 #include <set>
 
-#include "app/app_context.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_main.h"
 #include "app/nuvelo_waiting.h"
 #include "gui_test_support.h"
 #include "platform/message_box.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NameListModel;
 using nuvelo::app::NameListView;
 using nuvelo::app::NuveloMain;
@@ -26,8 +24,7 @@ class GenerationTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 
     NameListModel* highScore() const {
         return findNamed<NameListView>(window_.get(), "超级列表框_高分起名")->listModel();
@@ -56,18 +53,14 @@ private slots:
         env_ = std::make_unique<TestEnvironment>();
         if (!env_->installReferenceDb(QStringLiteral(NUVELO_TEST_DB))) QSKIP("no reference database");
         nuvelo::platform::setMessageTestMode(true);
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
         findNamed<QLineEdit>(window_.get(), "编辑框_姓氏")->setText("李");
         findNamed<QComboBox>(window_.get(), "组合框_性别")->setCurrentText("男");
         findNamed<QComboBox>(window_.get(), "组合框_名字个数")->setCurrentText("二字");
         findNamed<QRadioButton>(window_.get(), "单选框_高分起名")->setChecked(true);
     }
     void cleanupTestCase() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
 
     void highScoreRunFillsTheListOnce() {

@@ -97,4 +97,18 @@ void closeNextModal(QString* seen, int delayMs) {
     });
 }
 
+bool RunningWindow::open(bool joinLoad) {
+    close();
+    context_ = std::make_unique<app::AppContext>();
+    window_ = std::make_unique<app::NuveloMain>(*context_);
+    if (!window_->start()) return false;
+    if (joinLoad) context_->joinLoad();
+    return true;
+}
+
+void RunningWindow::close() {
+    window_.reset();
+    context_.reset();
+}
+
 }  // namespace nuvelo::testing

@@ -14,6 +14,9 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/app_context.h"
+#include "app/nuvelo_main.h"
+
 namespace nuvelo::testing {
 
 class TestEnvironment {
@@ -35,6 +38,25 @@ public:
 
 private:
     QTemporaryDir home_;
+};
+
+// A main window with its context, made and started as main() does. The
+// window goes before the context, whose destructor joins the load thread.
+class RunningWindow {
+public:
+    ~RunningWindow() { close(); }
+    // Makes and starts a new window (closing the current one first); with
+    // `joinLoad` it also waits for the reference load. False when start fails.
+    bool open(bool joinLoad = true);
+    void close();
+
+    app::NuveloMain* get() const { return window_.get(); }
+    app::NuveloMain* operator->() const { return window_.get(); }
+    app::AppContext& context() const { return *context_; }
+
+private:
+    std::unique_ptr<app::AppContext> context_;
+    std::unique_ptr<app::NuveloMain> window_;
 };
 
 // The child of `root` with this objectName, or null.

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "app/about_us.h"
-#include "app/app_context.h"
 #include "app/extras_state.h"
 #include "app/nuvelo_main.h"
 #include "app/skin_library.h"
@@ -18,7 +17,6 @@
 #include "settings/program_paths.h"
 
 using nuvelo::app::AboutUs;
-using nuvelo::app::AppContext;
 using nuvelo::app::NuveloMain;
 using nuvelo::app::SkinLook;
 using namespace nuvelo::testing;
@@ -53,14 +51,10 @@ private slots:
     void cleanupTestCase() { nuvelo::app::setDesktopOpener({}); }
     void init() {
         opened_.clear();
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     void cleanup() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
 
     // One pass of 80 changes: entries 1..79 in order, the eighth is the
@@ -103,8 +97,7 @@ private slots:
 
 private:
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
     QList<QUrl> opened_;
 };
 

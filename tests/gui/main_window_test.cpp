@@ -14,14 +14,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/nuvelo_main.h"
 #include "birthchart/birth_chart.h"
 #include "gui_test_support.h"
 #include "platform/gbk_qstring.h"
 #include "platform/message_box.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NuveloMain;
 using namespace nuvelo::testing;
 
@@ -51,13 +49,10 @@ private slots:
     void initTestCase() { env_ = std::make_unique<TestEnvironment>(); }
     void init() {
         nuvelo::platform::clearRecordedMessages();
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
+        QVERIFY(window_.open(false));
     }
     void cleanup() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
 
     void startStateOfTheWindow() {
@@ -281,8 +276,8 @@ private slots:
         QVERIFY(env_->installEmptyReferenceDb());
         init();
         QVERIFY(window_->close());
-        QVERIFY(!context_->loadThread.joinable());
-        QVERIFY(!context_->db.isOpen());
+        QVERIFY(!window_.context().loadThread.joinable());
+        QVERIFY(!window_.context().db.isOpen());
         QTest::qWait(50);  // a failed load's message would arrive by now
         QVERIFY(nuvelo::platform::recordedMessages().isEmpty());
         window_->runExitSequence();  // a second exit does nothing
@@ -294,14 +289,13 @@ private slots:
         QVERIFY(exit);
         exit->trigger();
         QVERIFY(!window_->isVisible());
-        QVERIFY(!context_->loadThread.joinable());
-        QVERIFY(!context_->db.isOpen());
+        QVERIFY(!window_.context().loadThread.joinable());
+        QVERIFY(!window_.context().db.isOpen());
     }
 
 private:
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 };
 
 QTEST_MAIN(MainWindowTest)

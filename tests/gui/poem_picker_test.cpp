@@ -15,14 +15,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_main.h"
 #include "gui_test_support.h"
 #include "platform/gbk_qstring.h"
 #include "platform/message_box.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NameListModel;
 using nuvelo::app::NameListView;
 using nuvelo::app::NuveloMain;
@@ -44,8 +42,7 @@ class PoemPickerTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 
     template <typename T>
     T* named(const char* name) const {
@@ -92,14 +89,10 @@ private slots:
         env_ = std::make_unique<TestEnvironment>();
         if (!env_->installReferenceDb(QStringLiteral(NUVELO_TEST_DB))) QSKIP("no reference database");
         nuvelo::platform::setMessageTestMode(true);
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     void cleanupTestCase() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
 
     void startListsThePoetsAndPreviewsTheFirstPoem() {

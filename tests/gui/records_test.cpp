@@ -12,7 +12,6 @@
 #include <memory>
 #include <unistd.h>
 
-#include "app/app_context.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_main.h"
 #include "gui_test_support.h"
@@ -20,7 +19,6 @@
 #include "platform/message_box.h"
 #include "settings/name_records.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NameListModel;
 using nuvelo::app::NameListRow;
 using nuvelo::app::NameListView;
@@ -46,17 +44,11 @@ class RecordsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 
     // A fresh window restored from the settings file, as at a program start.
     void startWindow() {
-        window_.reset();
-        context_.reset();
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     NameListView* recordView() const { return findNamed<NameListView>(window_.get(), "超级列表框_记录列表"); }
     NameListModel* records() const { return recordView()->listModel(); }
@@ -88,8 +80,7 @@ private slots:
         if (!env_->installReferenceDb(QStringLiteral(NUVELO_TEST_DB))) QSKIP("no reference database");
     }
     void cleanup() {
-        window_.reset();
-        context_.reset();
+        window_.close();
         env_.reset();
     }
 

@@ -13,7 +13,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/app_context.h"
 #include "app/name_list_view.h"
 #include "app/nuvelo_conten.h"
 #include "app/nuvelo_main.h"
@@ -23,7 +22,6 @@
 #include "platform/message_box.h"
 #include "settings/program_paths.h"
 
-using nuvelo::app::AppContext;
 using nuvelo::app::NameListModel;
 using nuvelo::app::NameListRow;
 using nuvelo::app::NameListView;
@@ -38,8 +36,7 @@ class ReportWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<NuveloMain> window_;
+    RunningWindow window_;
 
     NameListView* list(const char* name) const { return findNamed<NameListView>(window_.get(), name); }
     NameListModel* records() const { return list("超级列表框_记录列表")->listModel(); }
@@ -75,14 +72,10 @@ private slots:
     void initTestCase() {
         env_ = std::make_unique<TestEnvironment>();
         if (!env_->installReferenceDb(QStringLiteral(NUVELO_TEST_DB))) QSKIP("no reference database");
-        context_ = std::make_unique<AppContext>();
-        window_ = std::make_unique<NuveloMain>(*context_);
-        QVERIFY(window_->start());
-        context_->joinLoad();
+        QVERIFY(window_.open());
     }
     void cleanupTestCase() {
-        window_.reset();
-        context_.reset();
+        window_.close();
     }
 
     void generatedNameOpensTabsAndFilesOneRecord() {
@@ -204,7 +197,7 @@ private slots:
     }
 
     void dictionaryShowsThePageAndRefreshesIt() {
-        NuveloWord dictionary(*context_, window_.get());
+        NuveloWord dictionary(window_.context(), window_.get());
         dictionary.characterEdit()->setText(QStringLiteral("国"));
         QTest::mouseClick(findNamed<QPushButton>(&dictionary, "按钮_查询"), Qt::LeftButton);
         QPointer<NuveloConten> page = dictionary.pageWindow();
